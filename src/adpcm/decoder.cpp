@@ -14,7 +14,9 @@ TAdpcmChannelState LoadChannelState(const std::uint8_t* at) {
 
 } // namespace
 
-bool ValidBlockSize(std::int32_t blockSize) { return blockSize >= 8 && blockSize % 2 == 0; }
+bool ValidBlockSize(std::int32_t blockSize) {
+    return blockSize >= 8 && blockSize % 2 == 0;
+}
 
 std::size_t ValuesPerBlock(std::int32_t blockSize) {
     return 2 * static_cast<std::size_t>(blockSize) - 14;

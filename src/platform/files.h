@@ -22,7 +22,8 @@ struct TInputFile {
 bool OpenInput(TInputFile& file, const std::string& path);
 void CloseInput(TInputFile& file);
 
-// Reads exactly buffer.size() bytes from byte `offset`. False on failure or when the file ends first.
+// Reads exactly buffer.size() bytes from byte `offset`. False on failure or when the file ends
+// first.
 bool ReadInput(TInputFile& file, std::uint64_t offset, std::span<std::uint8_t> buffer);
 
 // An output file under construction. It is written to a temporary file beside its final name and

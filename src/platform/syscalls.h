@@ -24,7 +24,8 @@ ssize_t Writev(int fd, const struct iovec* parts, int count);
 int Rename(const char* from, const char* to);
 int Unlink(const char* path);
 DIR* OpenDir(const char* path);
-// Returns the next entry, or nullptr at the end or on failure; errno tells them apart (0 at the end).
+// Returns the next entry, or nullptr at the end or on failure; errno tells them apart (0 at the
+// end).
 struct dirent* ReadDir(DIR* dir);
 int CloseDir(DIR* dir);
 

@@ -23,7 +23,9 @@ struct TCase {
     std::vector<TFile> Outputs; // files that the run adds or replaces
 };
 
-void PrintTo(const TCase& c, std::ostream* os) { *os << c.Title; }
+void PrintTo(const TCase& c, std::ostream* os) {
+    *os << c.Title;
+}
 
 std::vector<TCase> Cases() {
     std::vector<TCase> cases;
@@ -54,35 +56,54 @@ std::vector<TCase> Cases() {
     {
         const auto a = Adpcm(SynthSpeech(900, 11025), 512);
         const auto b = Adpcm(SynthDrums(700, 11025), 512);
-        cases.push_back({"AdpcmBothTracks",
-                         {{"two.xa", MakeXAFile(Fields(1, 512, 11025), a.Bytes, b.Bytes)}},
-                         {"two.xa"},
-                         "two.xa\n" + kBoth,
-                         0,
-                         {{"two.xa#0.wav", Wav(a.Decoded, 11025)},
-                          {"two.xa#1.wav", Wav(b.Decoded, 11025)}}});
+        cases.push_back(
+            {"AdpcmBothTracks",
+             {{"two.xa", MakeXAFile(Fields(1, 512, 11025), a.Bytes, b.Bytes)}},
+             {"two.xa"},
+             "two.xa\n" + kBoth,
+             0,
+             {{"two.xa#0.wav", Wav(a.Decoded, 11025)}, {"two.xa#1.wav", Wav(b.Decoded, 11025)}}});
     }
-    cases.push_back({"NoArgument", {{"a.xa", pcmFile}}, {}, "Incorrect number of parameters.\n", 2, {}});
-    cases.push_back({"NoMatch", {{"a.xa", pcmFile}}, {"*.wav"}, "No matches for \"*.wav\"\n", 1, {}});
+    cases.push_back(
+        {"NoArgument", {{"a.xa", pcmFile}}, {}, "Incorrect number of parameters.\n", 2, {}});
+    cases.push_back(
+        {"NoMatch", {{"a.xa", pcmFile}}, {"*.wav"}, "No matches for \"*.wav\"\n", 1, {}});
     cases.push_back({"EmptySpecification", {}, {""}, "No matches for \"\"\n", 1, {}});
-    cases.push_back({"DirectoryWithoutName", {{"snd/a.xa", pcmFile}}, {"snd/"},
-                     "No matches for \"snd/\"\n", 1, {}});
-    cases.push_back({"MissingDirectory", {}, {"nodir/*.xa"}, "No matches for \"nodir/*.xa\"\n", 1, {}});
-    cases.push_back({"WildcardInDirectoryPartIsLiteral", {{"snd/a.xa", pcmFile}}, {"s*/a.xa"},
-                     "No matches for \"s*/a.xa\"\n", 1, {}});
-    cases.push_back({"OnlyMatchIsADirectory", {{"d.xa/inner", Text("x")}}, {"*.xa"},
-                     "No matches for \"*.xa\"\n", 1, {}});
-    cases.push_back({"BareNamesInByteOrder",
-                     {{"b.xa", pcmFile}, {"B.xa", pcmFile}, {".hidden.xa", pcmFile},
-                      {"_.xa", pcmFile}, {"c.txt", Text("not matched")}, {"sub.xa/x", Text("")}},
+    cases.push_back({"DirectoryWithoutName",
+                     {{"snd/a.xa", pcmFile}},
+                     {"snd/"},
+                     "No matches for \"snd/\"\n",
+                     1,
+                     {}});
+    cases.push_back(
+        {"MissingDirectory", {}, {"nodir/*.xa"}, "No matches for \"nodir/*.xa\"\n", 1, {}});
+    cases.push_back({"WildcardInDirectoryPartIsLiteral",
+                     {{"snd/a.xa", pcmFile}},
+                     {"s*/a.xa"},
+                     "No matches for \"s*/a.xa\"\n",
+                     1,
+                     {}});
+    cases.push_back({"OnlyMatchIsADirectory",
+                     {{"d.xa/inner", Text("x")}},
                      {"*.xa"},
-                     ".hidden.xa\n" + kOnly0 + "B.xa\n" + kOnly0 + "_.xa\n" + kOnly0 + "b.xa\n" +
-                         kOnly0,
-                     0,
-                     {{".hidden.xa#0.wav", Wav(pcm)},
-                      {"B.xa#0.wav", Wav(pcm)},
-                      {"_.xa#0.wav", Wav(pcm)},
-                      {"b.xa#0.wav", Wav(pcm)}}});
+                     "No matches for \"*.xa\"\n",
+                     1,
+                     {}});
+    cases.push_back(
+        {"BareNamesInByteOrder",
+         {{"b.xa", pcmFile},
+          {"B.xa", pcmFile},
+          {".hidden.xa", pcmFile},
+          {"_.xa", pcmFile},
+          {"c.txt", Text("not matched")},
+          {"sub.xa/x", Text("")}},
+         {"*.xa"},
+         ".hidden.xa\n" + kOnly0 + "B.xa\n" + kOnly0 + "_.xa\n" + kOnly0 + "b.xa\n" + kOnly0,
+         0,
+         {{".hidden.xa#0.wav", Wav(pcm)},
+          {"B.xa#0.wav", Wav(pcm)},
+          {"_.xa#0.wav", Wav(pcm)},
+          {"b.xa#0.wav", Wav(pcm)}}});
     cases.push_back({"QuestionMarkMatchesOneCharacter",
                      {{"a1.xa", pcmFile}, {"a22.xa", pcmFile}},
                      {"a?.xa"},
@@ -106,9 +127,10 @@ std::vector<TCase> Cases() {
         TCase c{"TruncatedHeaders", {}, {"len*"}, "", 1, {}};
         const auto header = RawXa(Fields(0), {0, 0}, {0, 0});
         for (std::size_t length = 0; length <= 40; ++length) {
-            const std::string name = "len" + std::string(length < 10 ? "0" : "") +
-                                     std::to_string(length);
-            c.Inputs.push_back({name, TBytes(header.begin(), header.begin() + static_cast<long>(length))});
+            const std::string name =
+                "len" + std::string(length < 10 ? "0" : "") + std::to_string(length);
+            c.Inputs.push_back(
+                {name, TBytes(header.begin(), header.begin() + static_cast<long>(length))});
             c.Output += name + "\n" + (length < 40 ? "  not a valid XA file\n" : kNone);
         }
         cases.push_back(c);
@@ -120,32 +142,35 @@ std::vector<TCase> Cases() {
         lower.Magic = {'x', 'a', '3', '0'};
         TXAFields riff = Fields(0);
         riff.Magic = {'R', 'I', 'F', 'F'};
-        cases.push_back({"Marks",
-                         {{"1.xa", MakeXAFile(binary, pcm, pcm2)},
-                          {"2.xa", MakeXAFile(lower, pcm, pcm2)},
-                          {"3.xa", MakeXAFile(riff, pcm, pcm2)}},
-                         {"*.xa"},
-                         "1.xa\n" + kBoth + "2.xa\n  not a valid XA file\n3.xa\n  not a valid XA file\n",
-                         1,
-                         {{"1.xa#0.wav", Wav(pcm)}, {"1.xa#1.wav", Wav(pcm2)}}});
+        cases.push_back(
+            {"Marks",
+             {{"1.xa", MakeXAFile(binary, pcm, pcm2)},
+              {"2.xa", MakeXAFile(lower, pcm, pcm2)},
+              {"3.xa", MakeXAFile(riff, pcm, pcm2)}},
+             {"*.xa"},
+             "1.xa\n" + kBoth + "2.xa\n  not a valid XA file\n3.xa\n  not a valid XA file\n",
+             1,
+             {{"1.xa#0.wav", Wav(pcm)}, {"1.xa#1.wav", Wav(pcm2)}}});
     }
-    cases.push_back({"UnknownCompression",
-                     {{"a.xa", MakeXAFile(Fields(2), pcm, pcm2)},
-                      {"b.xa", MakeXAFile(Fields(0xFFFFFFFF), pcm, pcm2)},
-                      {"c.xa", MakeXAFile(Fields(0x80000000), pcm, {})},
-                      {"d.xa", MakeXAFile(Fields(0x7FFFFFFF), {}, {})}},
-                     {"*.xa"},
-                     Lines({"a.xa", "  unknown compression type 2", "b.xa",
-                            "  unknown compression type -1", "c.xa",
-                            "  unknown compression type -2147483648", "d.xa",
-                            "  unknown compression type 2147483647"}),
-                     1, {}});
+    cases.push_back(
+        {"UnknownCompression",
+         {{"a.xa", MakeXAFile(Fields(2), pcm, pcm2)},
+          {"b.xa", MakeXAFile(Fields(0xFFFFFFFF), pcm, pcm2)},
+          {"c.xa", MakeXAFile(Fields(0x80000000), pcm, {})},
+          {"d.xa", MakeXAFile(Fields(0x7FFFFFFF), {}, {})}},
+         {"*.xa"},
+         Lines({"a.xa", "  unknown compression type 2", "b.xa", "  unknown compression type -1",
+                "c.xa", "  unknown compression type -2147483648", "d.xa",
+                "  unknown compression type 2147483647"}),
+         1,
+         {}});
     cases.push_back({"TracksPresentOnlyWithOffsetAndSize",
                      {{"a.xa", RawXa(Fields(0), {0, 40}, {4, 0}, {1, 2, 3, 4})},
                       {"b.xa", RawXa(Fields(1, 0), {0, 0}, {0, 0})}},
                      {"*.xa"},
                      "a.xa\n" + kNone + "b.xa\n" + kNone,
-                     0, {}});
+                     0,
+                     {}});
     cases.push_back({"OnlyTrack1",
                      {{"a.xa", MakeXAFile(Fields(0), {}, pcm2)}},
                      {"a.xa"},
@@ -174,14 +199,28 @@ std::vector<TCase> Cases() {
                       {"negative.xa", RawXa(Fields(0), {0xFFFFFFF0, 0}, {4, 0}, {1, 2, 3, 4})},
                       {"huge.xa", RawXa(Fields(0), {40, 0}, {0xFFFFFFFF, 0}, {1, 2, 3, 4})}},
                      {"*.xa"},
-                     Lines({"beyond.xa", "    track #0: present", "      read error",
-                            "    track #1: not present", "exact.xa", "    track #0: present",
-                            "    track #1: not present", "huge.xa", "    track #0: present",
-                            "      read error", "    track #1: not present", "negative.xa",
-                            "    track #0: present", "      read error",
-                            "    track #1: not present", "onepast.xa", "    track #0: present",
-                            "      read error", "    track #1: not present", "partly.xa",
-                            "    track #0: present", "      read error",
+                     Lines({"beyond.xa",
+                            "    track #0: present",
+                            "      read error",
+                            "    track #1: not present",
+                            "exact.xa",
+                            "    track #0: present",
+                            "    track #1: not present",
+                            "huge.xa",
+                            "    track #0: present",
+                            "      read error",
+                            "    track #1: not present",
+                            "negative.xa",
+                            "    track #0: present",
+                            "      read error",
+                            "    track #1: not present",
+                            "onepast.xa",
+                            "    track #0: present",
+                            "      read error",
+                            "    track #1: not present",
+                            "partly.xa",
+                            "    track #0: present",
+                            "      read error",
                             "    track #1: present"}),
                      1,
                      {{"exact.xa#0.wav", WavBytes(22050, 4, TBytes{1, 2, 3, 4})},
@@ -191,7 +230,8 @@ std::vector<TCase> Cases() {
                       {"a.xa#0.wav", Text("an older conversion")}},
                      {"a.xa"},
                      "a.xa\n    track #0: present\n      read error\n    track #1: not present\n",
-                     1, {}});
+                     1,
+                     {}});
     cases.push_back({"ExistingOutputIsReplaced",
                      {{"a.xa", pcmFile}, {"a.xa#0.wav", Text("an older conversion")}},
                      {"a.xa"},
@@ -226,21 +266,37 @@ std::vector<TCase> Cases() {
               {"e.xa", MakeXAFile(Fields(1, 37), track.Bytes, {})},
               {"f.xa", MakeXAFile(Fields(1, 0x80000000), track.Bytes, {})}},
              {"*.xa"},
-             Lines({"a.xa", "    track #0: present", "      invalid block size 0",
-                    "    track #1: present", "      invalid block size 0", "b.xa",
-                    "    track #0: present", "      invalid block size 7",
-                    "    track #1: not present", "c.xa", "    track #0: not present",
-                    "    track #1: present", "      invalid block size -36", "d.xa",
-                    "    track #0: present", "      invalid block size 6",
-                    "    track #1: not present", "e.xa", "    track #0: present",
-                    "      invalid block size 37", "    track #1: not present", "f.xa",
-                    "    track #0: present", "      invalid block size -2147483648",
+             Lines({"a.xa",
+                    "    track #0: present",
+                    "      invalid block size 0",
+                    "    track #1: present",
+                    "      invalid block size 0",
+                    "b.xa",
+                    "    track #0: present",
+                    "      invalid block size 7",
+                    "    track #1: not present",
+                    "c.xa",
+                    "    track #0: not present",
+                    "    track #1: present",
+                    "      invalid block size -36",
+                    "d.xa",
+                    "    track #0: present",
+                    "      invalid block size 6",
+                    "    track #1: not present",
+                    "e.xa",
+                    "    track #0: present",
+                    "      invalid block size 37",
+                    "    track #1: not present",
+                    "f.xa",
+                    "    track #0: present",
+                    "      invalid block size -2147483648",
                     "    track #1: not present"}),
-             1, {}});
+             1,
+             {}});
     }
     {
-        const auto eight = Adpcm(melody, 8);   // one frame a block
-        const auto big = Adpcm(melody, 36);    // 72 bytes, smaller than a 100-byte block
+        const auto eight = Adpcm(melody, 8); // one frame a block
+        const auto big = Adpcm(melody, 36);  // 72 bytes, smaller than a 100-byte block
         const auto three = Adpcm(SynthMelody(29 * 3, 22050), 36);
         TBytes twoAndAHalf(three.Bytes.begin(), three.Bytes.begin() + 36 * 2 + 18);
         TBytes twoDecoded(three.Decoded.begin(), three.Decoded.begin() + 2 * 58 * 2);
@@ -259,11 +315,13 @@ std::vector<TCase> Cases() {
         negative[25] = 0x00;
         negative[26] = 0x00;
         negative[27] = 0x80;
-        cases.push_back({"AdpcmNegativeTrackSize",
-                         {{"a.xa", negative}},
-                         {"a.xa"},
-                         "a.xa\n    track #0: present\n      read error\n    track #1: not present\n",
-                         1, {}});
+        cases.push_back(
+            {"AdpcmNegativeTrackSize",
+             {{"a.xa", negative}},
+             {"a.xa"},
+             "a.xa\n    track #0: present\n      read error\n    track #1: not present\n",
+             1,
+             {}});
     }
     {
         // A failed track in one file does not change the header of the next file's track.
@@ -294,6 +352,8 @@ TEST_P(Conversion, ConsoleStatusAndFilesAreExact) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, Conversion, testing::ValuesIn(Cases()),
-                         [](const testing::TestParamInfo<TCase>& info) { return info.param.Title; });
+                         [](const testing::TestParamInfo<TCase>& info) {
+                             return info.param.Title;
+                         });
 
 } // namespace

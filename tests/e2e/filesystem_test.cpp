@@ -25,7 +25,9 @@ namespace {
 const TBytes kPcm = {1, 2, 3, 4, 5, 6, 7, 8};
 const TBytes kPcm2 = {9, 10, 11, 12};
 
-TBytes PcmFile() { return MakeXAFile(Fields(0), kPcm, {}); }
+TBytes PcmFile() {
+    return MakeXAFile(Fields(0), kPcm, {});
+}
 
 void MakeSocket(const std::string& path) {
     const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
@@ -45,7 +47,7 @@ void MakeSparse(const std::string& path, const TBytes& header, std::uint64_t siz
 }
 
 mode_t ModeOf(const std::string& path) {
-    struct stat info{};
+    struct stat info {};
     EXPECT_EQ(::stat(path.c_str(), &info), 0) << path;
     return info.st_mode & 07777;
 }
@@ -55,9 +57,9 @@ mode_t ModeOf(const std::string& path) {
 TEST(SpecialEntries, OnlyRegularFilesAreOpenedAndDirectoriesAreNeverMatched) {
     TTempDir dir;
     WriteInputs(dir, {{"a.xa", PcmFile()}, {"sub/x", Text("")}});
-    fs::create_symlink("a.xa", dir / "b.xa");       // a link to a file is converted
-    fs::create_symlink("missing", dir / "c.xa");    // a dangling link cannot be opened
-    fs::create_directory_symlink("sub", dir / "d.xa"); // a link to a directory is skipped
+    fs::create_symlink("a.xa", dir / "b.xa");             // a link to a file is converted
+    fs::create_symlink("missing", dir / "c.xa");          // a dangling link cannot be opened
+    fs::create_directory_symlink("sub", dir / "d.xa");    // a link to a directory is skipped
     ASSERT_EQ(::mkfifo((dir / "e.xa").c_str(), 0644), 0); // must not block the run
     MakeSocket(dir / "f.xa");
     fs::create_directory(dir / "g.xa");
@@ -96,7 +98,8 @@ TEST(SpecialEntries, AbsoluteSpecificationPrintsAbsolutePaths) {
 
 TEST(OutputFiles, UnwritableOutputNameFailsThatTrackOnly) {
     TTempDir dir;
-    WriteInputs(dir, {{"a.xa", MakeXAFile(Fields(0), kPcm, kPcm2)}, {"a.xa#0.wav/keep", Text("k")}});
+    WriteInputs(dir,
+                {{"a.xa", MakeXAFile(Fields(0), kPcm, kPcm2)}, {"a.xa#0.wav/keep", Text("k")}});
     const TRunResult result = RunProgram(kBinary, {"a.xa"}, dir.Path);
     EXPECT_EQ(result.Output, Lines({"a.xa", "    track #0: present", "      write error",
                                     "    track #1: present"}));
@@ -112,9 +115,9 @@ TEST(OutputFiles, NameTooLongForTheFileSystemIsAWriteError) {
     const std::string tooLong(250, 'n');
     WriteInputs(dir, {{longest, PcmFile()}, {tooLong, PcmFile()}});
     const TRunResult result = RunProgram(kBinary, {"n*"}, dir.Path);
-    EXPECT_EQ(result.Output,
-              longest + "\n" + kOnly0 + tooLong + "\n    track #0: present\n      write error\n" +
-                  "    track #1: not present\n");
+    EXPECT_EQ(result.Output, longest + "\n" + kOnly0 + tooLong +
+                                 "\n    track #0: present\n      write error\n" +
+                                 "    track #1: not present\n");
     EXPECT_EQ(result.Status, 1);
     ExpectTree(dir, {{longest, PcmFile()}, {tooLong, PcmFile()}, {longest + "#0.wav", Wav(kPcm)}});
 }

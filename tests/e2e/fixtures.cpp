@@ -25,7 +25,9 @@ TBytes Concat(std::initializer_list<TBytes> parts) {
     return out;
 }
 
-TBytes Text(std::string_view text) { return TBytes(text.begin(), text.end()); }
+TBytes Text(std::string_view text) {
+    return TBytes(text.begin(), text.end());
+}
 
 TXAFields Fields(std::uint32_t compression, std::uint32_t blockSize, std::uint32_t sampleRate) {
     TXAFields fields;

@@ -60,7 +60,7 @@ TEST(DecodeNibble, StepUsesShiftsOfTheTableValue) {
     EXPECT_EQ(DecodeNibble(state, 3), 4095 + 16383 + 8191);
     state = {0, kMaxStepIndex};
     EXPECT_EQ(DecodeNibble(state, 8 + 7), -32768); // -(4095 + 32767 + 16383 + 8191), clamped
-    state = {0, 10}; // step 19
+    state = {0, 10};                               // step 19
     EXPECT_EQ(DecodeNibble(state, 5), 2 + 19 + 4);
 }
 
@@ -80,8 +80,8 @@ TEST(DecodeAdpcmBlocks, EightByteBlocksYieldTheirStoredPredictors) {
 TEST(DecodeAdpcmBlocks, EveryBlockStartsAfreshFromItsStoredState) {
     // Two identical blocks decode identically, whatever the first one ended with; a stored
     // predictor is output as stored.
-    std::vector<std::uint8_t> block = {0x00, 0x10, 0x20, 0x00, 0x00, 0xF0, 0x30, 0x00,
-                                       0x77, 0x77, 0x99, 0x99};
+    std::vector<std::uint8_t> block = {0x00, 0x10, 0x20, 0x00, 0x00, 0xF0,
+                                       0x30, 0x00, 0x77, 0x77, 0x99, 0x99};
     std::vector<std::uint8_t> twice = block;
     twice.insert(twice.end(), block.begin(), block.end());
     const auto one = Decode(block, 12);

@@ -29,12 +29,12 @@ TEST(XAHeader, OnlyTheTwoMarksAreAccepted) {
         bool Accepted;
     };
     const TCase cases[] = {
-        {{'X', 'A', '3', '0'}, true},     {{0x65, 0x34, 0x78, 0x92}, true},
-        {{'x', 'a', '3', '0'}, false},    {{'X', 'A', '3', '1'}, false},
-        {{'Y', 'A', '3', '0'}, false},    {{'X', 'B', '3', '0'}, false},
-        {{'X', 'A', '4', '0'}, false},    {{0x65, 0x34, 0x78, 0x93}, false},
+        {{'X', 'A', '3', '0'}, true},      {{0x65, 0x34, 0x78, 0x92}, true},
+        {{'x', 'a', '3', '0'}, false},     {{'X', 'A', '3', '1'}, false},
+        {{'Y', 'A', '3', '0'}, false},     {{'X', 'B', '3', '0'}, false},
+        {{'X', 'A', '4', '0'}, false},     {{0x65, 0x34, 0x78, 0x93}, false},
         {{0x64, 0x34, 0x78, 0x92}, false}, {{0, 0, 0, 0}, false},
-        {{'R', 'I', 'F', 'F'}, false},    {{'X', 'A', 0x78, 0x92}, false},
+        {{'R', 'I', 'F', 'F'}, false},     {{'X', 'A', 0x78, 0x92}, false},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(IsXAMagic(c.Magic), c.Accepted)

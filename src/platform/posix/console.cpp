@@ -40,6 +40,10 @@ void PrintLine(std::string_view text) {
     WriteAll(line);
 }
 
-void PrintPartial(std::string_view text) { WriteAll(text); }
+void PrintPartial(std::string_view text) {
+    WriteAll(text);
+}
 
-bool ConsoleFailed() { return failed; }
+bool ConsoleFailed() {
+    return failed;
+}

@@ -12,7 +12,7 @@ namespace {
 // Whether the entry at `path` is a directory, following symbolic links. An entry that cannot be
 // examined (a dangling link, say) is not a directory: it is yielded, and opening it reports it.
 bool IsDirectory(const std::string& path) {
-    struct stat info{};
+    struct stat info {};
     return sys::Stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
@@ -48,7 +48,7 @@ bool FindMatches(std::string_view spec, std::vector<std::string>& names) {
     // searched but not listed.
     if (!HasWildcards(pattern)) {
         const std::string path(spec);
-        struct stat info{};
+        struct stat info {};
         if (sys::Lstat(path.c_str(), &info) == 0 && !IsDirectory(path)) {
             names.emplace_back(pattern);
         }
@@ -66,9 +66,8 @@ bool FindMatches(std::string_view spec, std::vector<std::string>& names) {
             continue;
         }
         const bool directoryEntry =
-            entry->d_type == DT_DIR ||
-            ((entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) &&
-             IsDirectory(directory + std::string(name)));
+            entry->d_type == DT_DIR || ((entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) &&
+                                        IsDirectory(directory + std::string(name)));
         if (!directoryEntry) {
             found.emplace_back(name);
         }

@@ -23,13 +23,15 @@ std::string_view DirectoryOf(std::string_view path) {
 
 } // namespace
 
-TInputFile::~TInputFile() { CloseInput(*this); }
+TInputFile::~TInputFile() {
+    CloseInput(*this);
+}
 
 bool OpenInput(TInputFile& file, const std::string& path) {
     CloseInput(file);
     // Look before opening, so that devices and FIFOs are never opened at all; the check on the
     // open descriptor below covers a file that was swapped in between.
-    struct stat info{};
+    struct stat info {};
     if (sys::Stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
         return false;
     }
@@ -75,7 +77,9 @@ bool ReadInput(TInputFile& file, std::uint64_t offset, std::span<std::uint8_t> b
     return true;
 }
 
-TOutputFile::~TOutputFile() { DiscardOutput(*this); }
+TOutputFile::~TOutputFile() {
+    DiscardOutput(*this);
+}
 
 bool CreateOutput(TOutputFile& file, const std::string& path) {
     DiscardOutput(file);
