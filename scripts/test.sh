@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Builds xaconv and runs every test, with g++ and with clang++. Installs what is missing.
+# Builds xaconv and runs every test: with g++, with clang++, and with clang++ under
+# AddressSanitizer and UndefinedBehaviorSanitizer, where the fuzz target also runs for a bounded
+# time. Installs what is missing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
-EnsurePackages cmake make g++ clang libgtest-dev
+EnsurePackages cmake make g++ clang libgtest-dev libclang-rt-14-dev
 
 jobs=$(nproc)
 BuildAndTest() {
@@ -17,3 +19,5 @@ BuildAndTest() {
 
 BuildAndTest build/test-gcc -DCMAKE_CXX_COMPILER=g++
 BuildAndTest build/test-clang -DCMAKE_CXX_COMPILER=clang++
+BuildAndTest build/test-sanitize -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DXACONV_FUZZ=ON

@@ -2,11 +2,13 @@
 
 #include "adpcm/ima_tables.h"
 #include "ima_encoder.h"
+#include "reference_adpcm.h"
 #include "synth.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <random>
 #include <vector>
 
 namespace {
@@ -138,3 +140,15 @@ TEST_P(AdpcmRoundTrip, DecoderReproducesTheEncodersReconstruction) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BlockSizes, AdpcmRoundTrip, testing::Values(8, 10, 36, 512, 2048));
+
+// Random bytes exercise every code, step index (stored ones above 88 too) and both clamps.
+TEST(DecodeAdpcmBlocks, MatchesTheReferenceDecoderOnRandomBlocks) {
+    std::mt19937 random(2026);
+    for (const std::int32_t blockSize : {8, 10, 12, 36, 514, 2048}) {
+        std::vector<std::uint8_t> bytes(static_cast<std::size_t>(blockSize) * 40 + 3);
+        for (auto& byte : bytes) {
+            byte = static_cast<std::uint8_t>(random());
+        }
+        EXPECT_EQ(Decode(bytes, blockSize), ReferenceDecodeBlocks(bytes, blockSize)) << blockSize;
+    }
+}

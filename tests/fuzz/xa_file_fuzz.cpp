@@ -1,0 +1,137 @@
+// libFuzzer target: takes its input as one whole XA file, converts it exactly as the converter
+// does (header check, both track readers, WAV writer) in a temporary directory, and checks every
+// output file against what an independent reading of the input says it must be.
+
+#include "platform/files.h"
+#include "reference_adpcm.h"
+#include "temp_dir.h"
+#include "xa/convert_tracks.h"
+#include "xa/xa_header.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using TBytes = std::vector<std::uint8_t>;
+
+void Check(bool condition, const char* what) {
+    if (!condition) {
+        std::fprintf(stderr, "check failed: %s\n", what);
+        std::abort();
+    }
+}
+
+std::uint32_t U32(const std::uint8_t* at) {
+    return static_cast<std::uint32_t>(at[0]) | static_cast<std::uint32_t>(at[1]) << 8 |
+           static_cast<std::uint32_t>(at[2]) << 16 | static_cast<std::uint32_t>(at[3]) << 24;
+}
+
+bool ReadWhole(const std::string& path, TBytes& bytes) {
+    std::FILE* in = std::fopen(path.c_str(), "rb");
+    if (in == nullptr) {
+        return false;
+    }
+    bytes.clear();
+    std::uint8_t buffer[65536];
+    for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, in)) > 0;) {
+        bytes.insert(bytes.end(), buffer, buffer + got);
+    }
+    std::fclose(in);
+    return true;
+}
+
+// The track's expected sample bytes, or false when the converter must not write the track.
+bool ExpectedPayload(const std::uint8_t* data, std::size_t size, int track, TBytes& payload) {
+    const std::uint32_t compression = U32(data + 12);
+    const auto offset = static_cast<std::int32_t>(U32(data + 16 + 4 * track));
+    const std::uint32_t length = U32(data + 24 + 4 * track);
+    const auto blockSize = static_cast<std::int32_t>(U32(data + 36));
+    if (compression > 1 || offset == 0 || length == 0 || offset < 0) {
+        return false;
+    }
+    const auto start = static_cast<std::uint64_t>(offset);
+    if (compression == 0) {
+        const std::uint64_t bytes = length / 2 * 2;
+        if (start + bytes > size) {
+            return false;
+        }
+        payload.assign(data + start, data + start + bytes);
+        return true;
+    }
+    const auto signedLength = static_cast<std::int32_t>(length);
+    if (blockSize < 8 || blockSize % 2 != 0 || signedLength < 0 || start + length > size) {
+        return false;
+    }
+    const auto values = ReferenceDecodeBlocks({data + start, length}, blockSize);
+    payload.clear();
+    for (const std::int16_t value : values) {
+        payload.push_back(static_cast<std::uint8_t>(value));
+        payload.push_back(static_cast<std::uint8_t>(static_cast<std::uint16_t>(value) >> 8));
+    }
+    return true;
+}
+
+void CheckWav(const TBytes& wav, const std::uint8_t* data, const TBytes& payload) {
+    Check(wav.size() == 44 + payload.size(), "file size is header plus samples");
+    Check(std::memcmp(wav.data(), "RIFF", 4) == 0 &&
+              std::memcmp(wav.data() + 8, "WAVEfmt ", 8) == 0 &&
+              std::memcmp(wav.data() + 36, "data", 4) == 0,
+          "chunk ids");
+    Check(U32(wav.data() + 4) == payload.size() + 36, "RIFF size");
+    Check(U32(wav.data() + 16) == 16 && U32(wav.data() + 20) == (1u | 2u << 16), "format chunk");
+    Check(U32(wav.data() + 24) == U32(data + 8), "sample rate");
+    Check(U32(wav.data() + 28) == U32(data + 8) * 4, "byte rate");
+    Check(U32(wav.data() + 32) == (4u | 16u << 16), "block align and bits");
+    Check(U32(wav.data() + 40) == payload.size(), "data size");
+    Check(std::equal(payload.begin(), payload.end(), wav.begin() + 44), "samples");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static TTempDir* dir = new TTempDir(); // lives for the whole fuzzing run
+    const std::string path = *dir / "in.xa";
+    const std::string outputs[2] = {path + "#0.wav", path + "#1.wav"};
+    for (const auto& output : outputs) {
+        std::remove(output.c_str());
+    }
+    std::FILE* out = std::fopen(path.c_str(), "wb");
+    Check(out != nullptr && std::fwrite(data, 1, size, out) == size && std::fclose(out) == 0,
+          "writing the input");
+
+    TInputFile file;
+    Check(OpenInput(file, path), "opening the input");
+    TXAHeader header;
+    const bool valid = ReadXAHeader(file, header);
+    Check(valid == (size >= 40 && (std::memcmp(data, "XA30", 4) == 0 ||
+                                   std::memcmp(data, "\x65\x34\x78\x92", 4) == 0)),
+          "header check");
+    if (valid) {
+        ConvertTracks(file, path, header);
+        for (int track = 0; track < 2; ++track) {
+            TBytes payload;
+            TBytes wav;
+            const bool expected = ExpectedPayload(data, size, track, payload);
+            const bool written = ReadWhole(outputs[track], wav);
+            Check(written == expected, "an output exactly where one is due");
+            if (written) {
+                CheckWav(wav, data, payload);
+            }
+        }
+    }
+    CloseInput(file);
+    std::size_t entries = 0;
+    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(dir->Path)) {
+        ++entries;
+    }
+    Check(entries <= 3, "no temporary file left behind");
+    return 0;
+}
