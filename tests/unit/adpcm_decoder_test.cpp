@@ -152,3 +152,23 @@ TEST(DecodeAdpcmBlocks, MatchesTheReferenceDecoderOnRandomBlocks) {
         EXPECT_EQ(Decode(bytes, blockSize), ReferenceDecodeBlocks(bytes, blockSize)) << blockSize;
     }
 }
+
+// Every stored step index (the table's and two beyond it), every code byte on both channels, at
+// the predictor's extremes and in between: one-byte-per-channel blocks, decoded all at once.
+TEST(DecodeAdpcmBlocks, MatchesTheReferenceDecoderForEveryStateAndCode) {
+    std::vector<std::uint8_t> bytes;
+    for (int index = 0; index <= 90; ++index) {
+        const auto stored = static_cast<std::uint8_t>(index <= 88 ? index : 165 + index);
+        for (const int predictor : {-32768, -30000, -7, 0, 5, 30000, 32767}) {
+            const auto bits = static_cast<std::uint16_t>(predictor);
+            for (int code = 0; code < 256; ++code) {
+                const auto lo = static_cast<std::uint8_t>(bits);
+                const auto hi = static_cast<std::uint8_t>(bits >> 8);
+                const auto other = static_cast<std::uint8_t>(255 - code);
+                bytes.insert(bytes.end(), {lo, hi, stored, 0, hi, lo, stored, 0,
+                                           static_cast<std::uint8_t>(code), other});
+            }
+        }
+    }
+    EXPECT_EQ(Decode(bytes, 10), ReferenceDecodeBlocks(bytes, 10));
+}
