@@ -2,12 +2,11 @@
 
 #include "adpcm/decoder.h"
 #include "platform/console.h"
+#include "platform/memory.h"
 #include "xa/track_limits.h"
 #include "xa/track_messages.h"
 #include "xa/wave_header.h"
 
-#include <memory>
-#include <new>
 #include <string>
 
 bool ReadAdpcmTrack(TInputFile& file, const TXAHeader& header, TSamples& samples, int track) {
@@ -25,17 +24,17 @@ bool ReadAdpcmTrack(TInputFile& file, const TXAHeader& header, TSamples& samples
         return false;
     }
     const auto size = static_cast<std::size_t>(trackSize);
-    std::unique_ptr<std::uint8_t[]> buffer(new (std::nothrow) std::uint8_t[size]);
-    if (!buffer || !samples.Allocate(count)) {
+    TBuffer buffer;
+    if (!AllocateBuffer(buffer, size) || !samples.Allocate(count)) {
         PrintLine(kReadError);
         return false;
     }
-    if (!ReadInput(file, static_cast<std::uint64_t>(header.TrackOffset[track]),
-                   {buffer.get(), size})) {
+    const std::span<std::uint8_t> bytes(static_cast<std::uint8_t*>(buffer.Data), size);
+    if (!ReadInput(file, static_cast<std::uint64_t>(header.TrackOffset[track]), bytes)) {
         PrintLine(kReadError);
         return false;
     }
     SetWaveFormat(WaveHeader, header, static_cast<std::uint32_t>(2 * count));
-    DecodeAdpcmBlocks({buffer.get(), size}, samples.View(), header);
+    DecodeAdpcmBlocks(bytes, samples.View(), header);
     return true;
 }

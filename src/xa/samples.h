@@ -1,22 +1,23 @@
 // The decoded samples of one track: signed 16-bit values, interleaved stereo frame after frame.
 #pragma once
 
+#include "platform/memory.h"
+
 #include <cstddef>
 #include <cstdint>
-#include <memory>
-#include <new>
+#include <limits>
 #include <span>
 
 struct TSamples {
-    std::unique_ptr<std::int16_t[]> Values;
+    TBuffer Memory;
     std::size_t Count = 0;
 
     // Sizes the array to its final length once. The values are left for the reader to fill, all
     // of them. False when the memory cannot be had.
     bool Allocate(std::size_t count) {
         Release();
-        Values.reset(new (std::nothrow) std::int16_t[count]);
-        if (!Values) {
+        if (count > std::numeric_limits<std::size_t>::max() / sizeof(std::int16_t) ||
+            !AllocateBuffer(Memory, count * sizeof(std::int16_t))) {
             return false;
         }
         Count = count;
@@ -24,9 +25,9 @@ struct TSamples {
     }
 
     void Release() {
-        Values.reset();
+        ReleaseBuffer(Memory);
         Count = 0;
     }
 
-    std::span<std::int16_t> View() { return {Values.get(), Count}; }
+    std::span<std::int16_t> View() { return {static_cast<std::int16_t*>(Memory.Data), Count}; }
 };
