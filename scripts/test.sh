@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
-EnsurePackages cmake make g++ clang libgtest-dev libclang-rt-14-dev
+EnsurePackages cmake make g++ clang libgtest-dev libbenchmark-dev libclang-rt-14-dev
 
 jobs=$(nproc)
 BuildAndTest() {
