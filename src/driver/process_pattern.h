@@ -1,4 +1,4 @@
-// The walk over the files that match one file specification.
+// The walk over the files that match one file pattern.
 #pragma once
 
 #include <string_view>

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-// The directory part of a file specification: everything up to and including its last `/`, or
+// The directory part of a file pattern: everything up to and including its last `/`, or
 // the empty string (the current directory) when it has none. Used exactly as typed.
 std::string_view DirectoryPart(std::string_view spec);
 

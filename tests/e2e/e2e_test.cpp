@@ -68,7 +68,7 @@ std::vector<TCase> Cases() {
         {"NoArgument", {{"a.xa", pcmFile}}, {}, "Incorrect number of parameters.\n", 2, {}});
     cases.push_back(
         {"NoMatch", {{"a.xa", pcmFile}}, {"*.wav"}, "No matches for \"*.wav\"\n", 1, {}});
-    cases.push_back({"EmptySpecification", {}, {""}, "No matches for \"\"\n", 1, {}});
+    cases.push_back({"EmptyPattern", {}, {""}, "No matches for \"\"\n", 1, {}});
     cases.push_back({"DirectoryWithoutName",
                      {{"snd/a.xa", pcmFile}},
                      {"snd/"},
@@ -116,7 +116,7 @@ std::vector<TCase> Cases() {
                      "b.xa\n" + kOnly0,
                      0,
                      {{"b.xa#0.wav", Wav(pcm)}}});
-    cases.push_back({"EveryArgumentIsASpecification",
+    cases.push_back({"EveryArgumentIsAPattern",
                      {{"a.xa", pcmFile}, {"snd/b.xa", pcmFile}},
                      {"a.xa", "missing*.xa", "snd/*.xa"},
                      "a.xa\n" + kOnly0 + "No matches for \"missing*.xa\"\nsnd/b.xa\n" + kOnly0,

@@ -86,7 +86,7 @@ TEST(SpecialEntries, ReadOnlyInputIsConverted) {
     EXPECT_EQ(ReadBytes(dir / "a.xa#0.wav"), Wav(kPcm));
 }
 
-TEST(SpecialEntries, AbsoluteSpecificationPrintsAbsolutePaths) {
+TEST(SpecialEntries, AbsolutePatternPrintsAbsolutePaths) {
     TTempDir dir;
     WriteInputs(dir, {{"snd/a.xa", PcmFile()}});
     const std::string spec = dir.Path + "/snd/*.xa";
