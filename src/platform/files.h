@@ -28,7 +28,8 @@ bool ReadInput(TInputFile& file, std::uint64_t offset, std::span<std::uint8_t> b
 
 // An output file under construction. It is written to a temporary file beside its final name and
 // renamed over that name by CommitOutput; until then the final name is untouched. A holder that
-// ends without a commit removes the temporary file.
+// ends without a commit removes the temporary file, and so does a run ended by SIGINT, SIGTERM,
+// SIGHUP or SIGQUIT.
 struct TOutputFile {
     int Fd = -1;
     std::string TempPath;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <fcntl.h>
 #include <unistd.h>
@@ -24,6 +25,10 @@ bool Hit(TOp op) {
     const int n = ++calls[static_cast<std::size_t>(op)];
     if (op == armedOp && n == armedNth) {
         fired = true;
+        if (armedMode == TMode::Signal) {
+            std::raise(SIGINT);
+            return false; // if the process lives on, the call goes ahead
+        }
         return true;
     }
     return false;

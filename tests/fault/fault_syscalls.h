@@ -26,6 +26,7 @@ enum class TMode {
     Fail,      // the call fails with EIO (ENOENT for a look-up) and does nothing
     Short,     // a read or write transfers only part of what was asked; others fail
     Interrupt, // the call fails with EINTR and does nothing
+    Signal,    // SIGINT is raised, as if the user pressed Ctrl-C, before the call is made
 };
 
 const char* OpName(TOp op);

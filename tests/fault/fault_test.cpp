@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <csignal>
 #include <filesystem>
 #include <map>
 #include <set>
@@ -216,6 +217,22 @@ TEST_F(FaultInjection, ShortAndInterruptedTransfersAreCompleted) {
                 EXPECT_EQ(Files(), converted);
             }
         }
+    }
+}
+
+// Ctrl-C while an output is being written, or just before it is renamed into place: the run
+// ends by the signal, and neither a temporary file nor a partial WAV file is left behind.
+TEST_F(FaultInjection, InterruptedRunRemovesTheFileItWasWriting) {
+    for (const TOp op : {TOp::Write, TOp::Rename}) {
+        SCOPED_TRACE(fault::OpName(op));
+        fault::Reset();
+        fault::Arm(op, 2, TMode::Signal); // a.xa's track 1, which replaces an earlier conversion
+        EXPECT_EXIT(Run(), testing::KilledBySignal(SIGINT), "");
+        TFiles files = Files();
+        const TFiles inputs = Inputs();
+        EXPECT_EQ(files.at(kOld), inputs.at(kOld));
+        files.erase("a.xa#0.wav"); // completed before the interruption
+        EXPECT_EQ(files, inputs);
     }
 }
 

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <csignal>
+#include <cstring>
 #include <fcntl.h>
 #include <string_view>
 #include <sys/uio.h>
@@ -19,6 +21,44 @@ constexpr std::size_t kMaxTransfer = 1u << 30;
 std::string_view DirectoryOf(std::string_view path) {
     const auto slash = path.rfind('/');
     return slash == std::string_view::npos ? std::string_view() : path.substr(0, slash + 1);
+}
+
+// The temporary file being written, so that a run ended by a signal removes it. At most one
+// output is open at a time.
+char pendingTemp[PATH_MAX];
+volatile std::sig_atomic_t havePendingTemp = 0;
+
+extern "C" void RemovePendingTemp(int signal) {
+    if (havePendingTemp != 0) {
+        sys::Unlink(pendingTemp);
+    }
+    std::raise(signal); // the handler was reset on entry: the signal now ends the process
+}
+
+// Installs RemovePendingTemp for the signals that end a run from outside, unless they are ignored.
+void WatchEndingSignals() {
+    static bool watching = false;
+    if (watching) {
+        return;
+    }
+    watching = true;
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) {
+        struct sigaction action {};
+        if (::sigaction(signal, nullptr, &action) == 0 && action.sa_handler != SIG_IGN) {
+            action.sa_handler = RemovePendingTemp;
+            action.sa_flags = SA_RESETHAND;
+            sigemptyset(&action.sa_mask);
+            ::sigaction(signal, &action, nullptr);
+        }
+    }
+}
+
+void SetPendingTemp(const std::string& path) {
+    havePendingTemp = 0;
+    if (path.size() < sizeof pendingTemp) {
+        std::memcpy(pendingTemp, path.c_str(), path.size() + 1);
+        havePendingTemp = 1;
+    }
 }
 
 } // namespace
@@ -85,11 +125,13 @@ bool CreateOutput(TOutputFile& file, const std::string& path) {
     DiscardOutput(file);
     // The temporary name depends only on the directory, so that a final name close to the length
     // limit still works. Mode 0666 lets the umask give the permissions of any new file.
+    WatchEndingSignals();
     static unsigned serial = 0;
     const std::string prefix =
         std::string(DirectoryOf(path)) + ".xaconv-" + std::to_string(::getpid()) + "-";
     for (int attempt = 0; attempt < 100; ++attempt) {
         std::string temp = prefix + std::to_string(serial++) + ".tmp";
+        SetPendingTemp(temp); // before the file exists, so that no moment is left uncovered
         const int fd =
             sys::Open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOCTTY | O_CLOEXEC, 0666);
         if (fd >= 0) {
@@ -98,6 +140,7 @@ bool CreateOutput(TOutputFile& file, const std::string& path) {
             file.FinalPath = path;
             return true;
         }
+        havePendingTemp = 0; // not ours: it was not created
         if (errno != EEXIST) {
             return false;
         }
@@ -152,6 +195,7 @@ bool CommitOutput(TOutputFile& file) {
         DiscardOutput(file);
         return false;
     }
+    havePendingTemp = 0;
     file.TempPath.clear();
     file.FinalPath.clear();
     return true;
@@ -164,6 +208,7 @@ void DiscardOutput(TOutputFile& file) {
     }
     if (!file.TempPath.empty()) {
         sys::Unlink(file.TempPath.c_str());
+        havePendingTemp = 0;
         file.TempPath.clear();
     }
     file.FinalPath.clear();
