@@ -149,7 +149,7 @@ TEST(OutputFiles, OutputTooLargeForAWavFileIsRefusedBeforeReading) {
 }
 
 TEST(Console, UnwritableStandardOutputFailsTheRunButNotTheConversions) {
-    for (const TStdout out : {TStdout::Full, TStdout::BrokenPipe}) {
+    for (const TStdout out : {TStdout::Full, TStdout::BrokenPipe, TStdout::Closed}) {
         TTempDir dir;
         WriteInputs(dir, {{"a.xa", MakeXAFile(Fields(0), kPcm, kPcm2)}, {"b.xa", PcmFile()}});
         const TRunResult result = RunProgram(kBinary, {"*.xa"}, dir.Path, out);

@@ -33,7 +33,10 @@ TRunResult RunProgram(const std::string& program, const std::vector<std::string>
         ::signal(SIGPIPE, SIG_DFL);
         const int in = ::open("/dev/null", O_RDONLY);
         ::dup2(in, 0);
-        if (out == TStdout::Full) {
+        if (out == TStdout::Closed) {
+            ::close(0);
+            ::close(1);
+        } else if (out == TStdout::Full) {
             ::dup2(::open("/dev/full", O_WRONLY), 1);
         } else {
             ::dup2(pipeFds[1], 1);

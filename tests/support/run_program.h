@@ -13,6 +13,7 @@ enum class TStdout {
     Capture,    // a pipe that is read to the end
     Full,       // /dev/full: every write fails
     BrokenPipe, // a pipe whose reading end is already closed
+    Closed,     // no standard input or output at all
 };
 
 // Runs `program` with `args` in directory `cwd`, standard input from /dev/null.

@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <fcntl.h>
 #include <string>
 #include <unistd.h>
 
@@ -30,6 +31,15 @@ void WriteAll(std::string_view text) {
 void PrepareConsole() {
     std::signal(SIGPIPE, SIG_IGN);
     failed = false;
+    // A closed standard descriptor would be reused by the next file opened, and the report would
+    // land in it. Hold each closed one open on /dev/null; a closed standard output still counts
+    // as a report that cannot be written.
+    for (const int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+        if (::fcntl(fd, F_GETFD) == -1 && errno == EBADF) {
+            ::open("/dev/null", O_RDWR); // takes the lowest free descriptor: this one
+            failed = failed || fd == STDOUT_FILENO;
+        }
+    }
 }
 
 void PrintLine(std::string_view text) {
