@@ -1,7 +1,7 @@
 // xaconv: converts the tracks of XA sound files into 16-bit stereo WAV files.
 //
-// Usage: xaconv FILESPEC...
-// Each FILESPEC is a path whose last component may hold the wildcards * and ?.
+// Usage: xaconv PATTERN...
+// Each PATTERN is a path whose last component may hold the wildcards * and ?.
 
 #include "driver/run.h"
 
