@@ -1,6 +1,6 @@
 #include "fault_syscalls.h"
 
-#include "platform/syscalls.h"
+#include "platform/posix/syscalls.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 #include "platform/console.h"
 
-#include "platform/syscalls.h"
+#include "platform/posix/syscalls.h"
 
 #include <cerrno>
 #include <csignal>

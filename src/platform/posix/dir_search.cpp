@@ -1,6 +1,6 @@
 #include "platform/dir_search.h"
 
-#include "platform/syscalls.h"
+#include "platform/posix/syscalls.h"
 #include "platform/wildcard.h"
 
 #include <algorithm>

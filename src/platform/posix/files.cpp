@@ -1,6 +1,6 @@
 #include "platform/files.h"
 
-#include "platform/syscalls.h"
+#include "platform/posix/syscalls.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,4 +1,4 @@
-#include "platform/syscalls.h"
+#include "platform/posix/syscalls.h"
 
 #include <cerrno>
 #include <cstdio>
