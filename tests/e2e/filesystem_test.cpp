@@ -3,6 +3,7 @@
 
 #include "fixtures.h"
 #include "ima_encoder.h"
+#include "reference_adpcm.h"
 #include "run_program.h"
 #include "synth.h"
 #include "temp_dir.h"
@@ -13,6 +14,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -146,6 +148,24 @@ TEST(OutputFiles, OutputTooLargeForAWavFileIsRefusedBeforeReading) {
                                     "      write error", "    track #1: not present"}));
     EXPECT_EQ(result.Status, 1);
     EXPECT_EQ(ListTree(dir.Path), (std::vector<std::string>{"a.xa", "b.xa"}));
+}
+
+TEST(OutputFiles, LargeTracksAreConvertedLikeSmallOnes) {
+    // Tracks of several MiB are held in memory obtained differently from small ones.
+    std::mt19937 random(7);
+    TBytes adpcm(1600 * 2048);
+    for (auto& byte : adpcm) {
+        byte = static_cast<std::uint8_t>(random());
+    }
+    TBytes pcm(adpcm.begin(), adpcm.begin() + 3 * 1024 * 1024);
+    TTempDir dir;
+    WriteInputs(dir, {{"a.xa", MakeXAFile(Fields(1, 2048), adpcm, {})},
+                      {"b.xa", MakeXAFile(Fields(0), pcm, {})}});
+    const TRunResult result = RunProgram(kBinary, {"*.xa"}, dir.Path);
+    EXPECT_EQ(result.Output, "a.xa\n" + kOnly0 + "b.xa\n" + kOnly0);
+    EXPECT_EQ(result.Status, 0);
+    EXPECT_TRUE(ReadBytes(dir / "a.xa#0.wav") == Wav(PcmBytes(ReferenceDecodeBlocks(adpcm, 2048))));
+    EXPECT_TRUE(ReadBytes(dir / "b.xa#0.wav") == Wav(pcm));
 }
 
 TEST(Console, UnwritableStandardOutputFailsTheRunButNotTheConversions) {
