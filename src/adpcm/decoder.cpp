@@ -55,6 +55,7 @@ constexpr TStepTables BuildStepTables() {
 
 constexpr TStepTables kStepTables = BuildStepTables();
 
+// A channel's state in the block loop: the predictor widened to int, the step index as its row.
 struct TChannel {
     int Predictor;
     unsigned State;
