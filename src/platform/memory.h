@@ -6,7 +6,6 @@
 // A block of memory, released when the holder ends. Its contents are unspecified until written.
 struct TBuffer {
     void* Data = nullptr;
-    std::size_t Size = 0;   // as asked for
     std::size_t Mapped = 0; // bytes obtained from the system by mapping, 0 when allocated
 
     TBuffer() = default;

@@ -18,7 +18,6 @@ bool AllocateBuffer(TBuffer& buffer, std::size_t size) {
     ReleaseBuffer(buffer);
     if (size < kHugePage) {
         buffer.Data = ::operator new(size == 0 ? 1 : size, std::nothrow);
-        buffer.Size = size;
         return buffer.Data != nullptr;
     }
     // Map a little more, so that the block can start on a huge page boundary.
@@ -39,7 +38,6 @@ bool AllocateBuffer(TBuffer& buffer, std::size_t size) {
     ::madvise(reinterpret_cast<void*>(aligned), length, MADV_HUGEPAGE); // advice only
 #endif
     buffer.Data = reinterpret_cast<void*>(aligned);
-    buffer.Size = size;
     buffer.Mapped = length;
     return true;
 }
@@ -51,6 +49,5 @@ void ReleaseBuffer(TBuffer& buffer) {
         ::operator delete(buffer.Data);
     }
     buffer.Data = nullptr;
-    buffer.Size = 0;
     buffer.Mapped = 0;
 }
