@@ -10,6 +10,7 @@
 #include "synth.h"
 #include "temp_dir.h"
 #include "wav_bytes.h"
+#include "xa/byte_order.h"
 
 #include <gtest/gtest.h>
 
@@ -34,9 +35,7 @@ void PrintTo(const TRow& row, std::ostream* os) {
 }
 
 std::uint32_t U32(const TBytes& bytes, std::size_t at) {
-    return static_cast<std::uint32_t>(bytes[at]) | static_cast<std::uint32_t>(bytes[at + 1]) << 8 |
-           static_cast<std::uint32_t>(bytes[at + 2]) << 16 |
-           static_cast<std::uint32_t>(bytes[at + 3]) << 24;
+    return LoadU32(bytes.data() + at);
 }
 
 // ADPCM: track 0 two blocks of 36 bytes at 40, track 1 one block at 112, ending with the file.

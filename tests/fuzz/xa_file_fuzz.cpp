@@ -5,8 +5,10 @@
 #include "platform/files.h"
 #include "reference_adpcm.h"
 #include "temp_dir.h"
+#include "xa/byte_order.h"
 #include "xa/convert_tracks.h"
 #include "xa/xa_header.h"
+#include "xa_writer.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -30,8 +32,7 @@ void Check(bool condition, const char* what) {
 }
 
 std::uint32_t U32(const std::uint8_t* at) {
-    return static_cast<std::uint32_t>(at[0]) | static_cast<std::uint32_t>(at[1]) << 8 |
-           static_cast<std::uint32_t>(at[2]) << 16 | static_cast<std::uint32_t>(at[3]) << 24;
+    return LoadU32(at);
 }
 
 bool ReadWhole(const std::string& path, TBytes& bytes) {
@@ -70,12 +71,7 @@ bool ExpectedPayload(const std::uint8_t* data, std::size_t size, int track, TByt
     if (blockSize < 8 || blockSize % 2 != 0 || signedLength < 0 || start + length > size) {
         return false;
     }
-    const auto values = ReferenceDecodeBlocks({data + start, length}, blockSize);
-    payload.clear();
-    for (const std::int16_t value : values) {
-        payload.push_back(static_cast<std::uint8_t>(value));
-        payload.push_back(static_cast<std::uint8_t>(static_cast<std::uint16_t>(value) >> 8));
-    }
+    payload = PcmBytes(ReferenceDecodeBlocks({data + start, length}, blockSize));
     return true;
 }
 
